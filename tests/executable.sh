@@ -15,7 +15,7 @@ expect() {
 		failed=1
 	fi
 }
-expect 'PE32 for i386'           '^.*file format pei-i386$'
+expect 'machine i386'            '^.*file format pei-i386$'
 expect 'PE32, not PE32+'         '^Magic[[:space:]]+010b[[:space:]]+\(PE32\)$'
 expect 'console subsystem'       '^Subsystem[[:space:]]+00000003[[:space:]]+\(Windows CUI\)$'
 expect 'no link time stamp'      '^Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970$'
