@@ -60,8 +60,9 @@ run_into_closed_pipe() {
 
 # check ON STATUS STDOUT ERROR COMMAND: runs COMMAND, shell code in which
 # `run` is the program, with standard input from /dev/null and standard
-# output to a file unless COMMAND redirects them, and compares. ERROR is the reason the program must give in
-# "negative-count: write error: ERROR", or empty for no standard error.
+# output to a file unless COMMAND redirects them, and compares. ERROR is the
+# reason the program must give in "negative-count: write error: ERROR", or
+# empty for no standard error.
 check() {
 	case=$5
 	if [ "$1" = linux ] && [ "$platform" != linux ]; then
