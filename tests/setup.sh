@@ -33,9 +33,17 @@ install() {
 		"Run sh tests/setup.sh as root, or install them as root with:
   dpkg --add-architecture i386 && apt-get update && apt-get install $*"
 	echo "installing $*"
-	dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-	apt-get update -qq
-	DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+	log=$(mktemp)
+	if ! {
+		dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+		apt-get update &&
+			DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"
+	} >"$log" 2>&1; then
+		cat "$log" >&2
+		rm -f "$log"
+		exit 1
+	fi
+	rm -f "$log"
 }
 
 set -- $(missing $packages)
