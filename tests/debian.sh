@@ -30,14 +30,14 @@ if [ ! -f "$tmp/first/$deb" ]; then
 fi
 check "made $deb twice, the same bytes both times" cmp "$tmp/first/$deb" "$tmp/second/$deb"
 
-lintian_is_content() {
+lintian_passes() {
 	lintian --fail-on error,warning --display-info "$tmp"/first/*.changes >"$tmp/lintian" 2>&1 || {
 		cat "$tmp/lintian"
 		return 1
 	}
 	! grep hardening-no- "$tmp/lintian"
 }
-check 'lintian: no error, no warning, no missing hardening' lintian_is_content
+check 'lintian: no error, no warning, no missing hardening' lintian_passes
 
 root=$tmp/root
 dpkg-deb -x "$tmp/first/$deb" "$root"
